@@ -59,6 +59,9 @@ bool addEmployees(const QString& root, int year, int month, const std::vector<QS
 bool addElements(const QString& root, int year, int month, const std::vector<Element>& elements,
                  QString* error);
 
+// Copies a folder tree (files replaced) without flushing each file: for data being made.
+bool copyTree(const QString& from, const QString& to, QString* error);
+
 // Folder of a period relative to root: "2026/M03".
 QString monthFolder(int year, int month);
 

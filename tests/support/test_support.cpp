@@ -4,11 +4,29 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// The delivered data is written once per test program and copied into each folder.
+QString templateFolder()
+{
+    static QTemporaryDir dir;
+    static const bool written = [] {
+        QString error;
+        const bool ok = datagen::writeTemplate(dir.path(), &error);
+        EXPECT_TRUE(ok) << error.toStdString();
+        return ok;
+    }();
+    Q_UNUSED(written);
+    return dir.path();
+}
+
+} // namespace
+
 TestFolder::TestFolder()
 {
-    QString error;
     EXPECT_TRUE(m_dir.isValid());
-    EXPECT_TRUE(datagen::writeTemplate(m_dir.path(), &error)) << error.toStdString();
+    QString error;
+    EXPECT_TRUE(datagen::copyTree(templateFolder(), m_dir.path(), &error)) << error.toStdString();
     m_session = std::make_unique<Session>(m_dir.path(), dialogs);
     m_session->setToday(QDate(2026, 12, 11));
 }
