@@ -43,6 +43,9 @@ MainWindow::MainWindow(Session& session, const ModuleRegistry& registry)
     LoadUiFonts();
     buildMenu();
     buildPictures();
+    // Sized to the desktop too, for desktops without a window manager to maximise it.
+    const QRect desktop = QGuiApplication::primaryScreen()->availableGeometry();
+    setGeometry(desktop);
     setWindowState(Qt::WindowMaximized);
 }
 
